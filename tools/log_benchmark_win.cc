@@ -70,8 +70,9 @@ int wmain(int argc, wchar_t** argv) {
   ::WaitForMultipleObjects(2, both, TRUE, INFINITE);
   ::QueryPerformanceCounter(&end);
   const double pair = Seconds(start, end);
-  std::printf("two processes: 2 x %u lines in %.2f s = 2 x %.0f lines/s (%.0f lines/s together, process start included)\n",
-              kLines, pair, kLines / pair, 2 * kLines / pair);
+  std::printf(
+      "two processes: 2 x %u lines in %.2f s = 2 x %.0f lines/s (%.0f lines/s together, process start included)\n",
+      kLines, pair, kLines / pair, 2 * kLines / pair);
   ::DeleteFileW(path.c_str());
   return 0;
 }

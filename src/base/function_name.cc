@@ -70,8 +70,8 @@ std::string LogFunctionName(std::string_view pretty_function) {
   if (!s.empty() && s.back() == ']') {
     if (size_t with = s.rfind(" [with "); with != std::string::npos) s.resize(with);
   }
-  while (StripSuffix(&s, " const") || StripSuffix(&s, " volatile") || StripSuffix(&s, " &&") ||
-         StripSuffix(&s, " &") || StripSuffix(&s, " noexcept")) {
+  while (StripSuffix(&s, " const") || StripSuffix(&s, " volatile") || StripSuffix(&s, " &&") || StripSuffix(&s, " &") ||
+         StripSuffix(&s, " noexcept")) {
   }
   StripParameterList(&s);
   std::string name = s.substr(NameStart(s));

@@ -38,8 +38,8 @@ class LogStatement {
   // A statement that carries an error text prepared by FormatSystemError.
   LogStatement(LogSeverity severity, const char* function, int32_t line, std::string error_text);
   // For tests: a statement with a given time and ids.
-  LogStatement(LogSeverity severity, const char* function, int32_t line, int64_t time_us,
-               uint32_t process_id, uint32_t thread_id);
+  LogStatement(LogSeverity severity, const char* function, int32_t line, int64_t time_us, uint32_t process_id,
+               uint32_t thread_id);
   LogStatement(const LogStatement&) = delete;
   LogStatement& operator=(const LogStatement&) = delete;
   ~LogStatement();

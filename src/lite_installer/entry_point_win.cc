@@ -43,8 +43,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
 
   int helper_exit_code = 0;
   if (unbuilt::HandleDefaultBrowserHelperCommandLine(&helper_exit_code)) {
-    LOG(INFO) << "Handled non install cmd line option by win10 default browser helper, ret code: "
-              << helper_exit_code;
+    LOG(INFO) << "Handled non install cmd line option by win10 default browser helper, ret code: " << helper_exit_code;
     return helper_exit_code;
   }
 

@@ -83,8 +83,8 @@ bool EnsureDirectory(const std::wstring& directory) {
 // Append-only access: every write lands at the current end of the file, whoever else writes.
 base::ScopedHandle OpenForAppend(const std::wstring& path) {
   return base::ScopedHandle(::CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // Moves the full log aside, replacing an earlier rotated file. Returns the failure, or FILE_OK.

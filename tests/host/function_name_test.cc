@@ -15,7 +15,9 @@ class Installer {
   const char* Query() const { return __PRETTY_FUNCTION__; }
   const char* operator()(int) { return __PRETTY_FUNCTION__; }
   template <typename T>
-  const char* Typed(T) { return __PRETTY_FUNCTION__; }
+  const char* Typed(T) {
+    return __PRETTY_FUNCTION__;
+  }
   std::string InLambda() {
     auto lambda = [](int) { return __PRETTY_FUNCTION__; };
     return lambda(1);

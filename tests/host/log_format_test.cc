@@ -77,8 +77,7 @@ TEST(LogRotation, RotatedNameAndDirectory) {
     const wchar_t* rotated;
     const wchar_t* directory;
   } cases[] = {
-      {L"C:\\users\\k\\Temp\\lite_installer.log", L"C:\\users\\k\\Temp\\lite_installer_old.log",
-       L"C:\\users\\k\\Temp"},
+      {L"C:\\users\\k\\Temp\\lite_installer.log", L"C:\\users\\k\\Temp\\lite_installer_old.log", L"C:\\users\\k\\Temp"},
       {L"lite_installer.log", L"lite_installer_old.log", L""},
       // A dot in a directory name is not an extension.
       {L"C:\\logs.d\\installer", L"C:\\logs.d\\installer_old", L"C:\\logs.d"},

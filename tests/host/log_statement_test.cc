@@ -49,8 +49,8 @@ TEST(LogStatementWithoutSink, IsDropped) {
 
 TEST_F(LogStatementTest, StreamsTextAndNumbers) {
   const int line = __LINE__ + 1;
-  LOG(WARNING) << "a=" << -5 << " b=" << 4000000000u << " c=" << static_cast<int64_t>(-9000000000LL) << " "
-               << true << ' ' << L"wide \u00e9" << " " << std::string("str");
+  LOG(WARNING) << "a=" << -5 << " b=" << 4000000000u << " c=" << static_cast<int64_t>(-9000000000LL) << " " << true
+               << ' ' << L"wide \u00e9" << " " << std::string("str");
   ASSERT_EQ(captured_.size(), 1u);
   EXPECT_EQ(captured_[0].severity, LOG_WARNING);
   EXPECT_EQ(captured_[0].line, line);

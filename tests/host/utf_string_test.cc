@@ -19,10 +19,10 @@ TEST(UtfString, MalformedInputBecomesReplacementCharacters) {
     std::string expected;
   } cases[] = {
       {"\xff", replacement},
-      {"a\xc3", "a" + replacement},                             // truncated sequence
-      {"\xc0\xaf", replacement + replacement},                   // overlong '/'
+      {"a\xc3", "a" + replacement},                               // truncated sequence
+      {"\xc0\xaf", replacement + replacement},                    // overlong '/'
       {"\xed\xa0\x80", replacement + replacement + replacement},  // encoded surrogate
-      {"\xe2\x82x", replacement + replacement + "x"},  // stray continuation byte
+      {"\xe2\x82x", replacement + replacement + "x"},             // stray continuation byte
   };
   for (const Case& c : cases) EXPECT_EQ(WideToUtf8(Utf8ToWide(c.input)), c.expected) << c.input;
 }

@@ -53,8 +53,8 @@ TEST(EntryPoint, RolesFollowTheStartUpOrder) {
         "~Temporary path is: ", "Installing in silent mode.", "Installer exit with code: 400"}},
       {L"",
        400,
-       {"-------------------------------------- Start install.", "Lite installer mode.", "~Installer process id: ",
-        "~Temporary path is: ", "Installer exit with code: 400"}},
+       {"-------------------------------------- Start install.", "Lite installer mode.",
+        "~Installer process id: ", "~Temporary path is: ", "Installer exit with code: 400"}},
       // The elevated copy never reaches the window system or the single-instance lock.
       {L"--run-as-admin", static_cast<DWORD>(-1), {"-------------------------------------- Start install."}},
   };

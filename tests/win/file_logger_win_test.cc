@@ -102,8 +102,7 @@ TEST_F(FileLoggerTest, FailedRotationIsReportedOnceThenTheFileGrows) {
   ASSERT_GT(log.size(), 1048000u);
   const std::string added = log.substr(1048000);
   const std::regex expected(std::string(kPrefix) + "LOGGING: Failed to rotate log file " +
-                            std::regex_replace(PathUtf8(), std::regex(R"([\\.])"), R"(\$&)") +
-                            ": -[0-9]+\n");
+                            std::regex_replace(PathUtf8(), std::regex(R"([\\.])"), R"(\$&)") + ": -[0-9]+\n");
   const size_t notice_end = added.find('\n') + 1;
   EXPECT_TRUE(std::regex_match(added.substr(0, notice_end), expected)) << added.substr(0, notice_end);
   EXPECT_EQ(added.substr(notice_end), Line(message) + Line("after the failure"));
@@ -114,8 +113,7 @@ TEST_F(FileLoggerTest, FailedRotationIsReportedOnceThenTheFileGrows) {
 TEST_F(FileLoggerTest, WritesWithoutTheMutexAfterOneSecondAndSaysSoOnce) {
   const std::wstring ready_name = test::UniqueName(L"ready_");
   base::ScopedHandle ready(::CreateEventW(nullptr, TRUE, FALSE, ready_name.c_str()));
-  base::ScopedHandle holder =
-      test::StartChild(L"hold-mutex \"" + LogMutexName(PathUtf8()) + L"\" 30000 " + ready_name);
+  base::ScopedHandle holder = test::StartChild(L"hold-mutex \"" + LogMutexName(PathUtf8()) + L"\" 30000 " + ready_name);
   ASSERT_TRUE(holder.IsValid());
   ASSERT_TRUE(test::WaitForNamedEvent(ready.Get()));
 
@@ -124,9 +122,8 @@ TEST_F(FileLoggerTest, WritesWithoutTheMutexAfterOneSecondAndSaysSoOnce) {
   Emit(&logger, "second");
   // Both statements are on disk while the other process still owns the mutex.
   EXPECT_EQ(::WaitForSingleObject(holder.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-  EXPECT_EQ(test::ReadFileBytes(LogPath()),
-            std::string(kPrefix) + "LOGGING: Failed to lock log file " + PathUtf8() + "\n" + Line("first") +
-                Line("second"));
+  EXPECT_EQ(test::ReadFileBytes(LogPath()), std::string(kPrefix) + "LOGGING: Failed to lock log file " + PathUtf8() +
+                                                "\n" + Line("first") + Line("second"));
   ::TerminateProcess(holder.Get(), 0);
 }
 

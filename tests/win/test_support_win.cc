@@ -65,8 +65,9 @@ std::wstring UniqueName(const wchar_t* prefix) {
 bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string ReadFileBytes(const std::wstring& path) {
-  base::ScopedHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr));
+  base::ScopedHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        0, nullptr));
   std::string bytes;
   if (!file.IsValid()) return bytes;
   char buffer[65536];
@@ -136,6 +137,8 @@ DWORD WaitForExitCode(HANDLE process, DWORD timeout_ms) {
   return code;
 }
 
-bool WaitForNamedEvent(HANDLE event, DWORD timeout_ms) { return ::WaitForSingleObject(event, timeout_ms) == WAIT_OBJECT_0; }
+bool WaitForNamedEvent(HANDLE event, DWORD timeout_ms) {
+  return ::WaitForSingleObject(event, timeout_ms) == WAIT_OBJECT_0;
+}
 
 }  // namespace test

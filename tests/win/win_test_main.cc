@@ -47,7 +47,8 @@ int AbandonMutex(const std::vector<std::wstring>& args) {
 // Keeps a file open without delete sharing, so nobody can move another file over it.
 int HoldFile(const std::vector<std::wstring>& args) {
   if (args.size() != 3) return kChildBadArguments;
-  base::ScopedHandle file(::CreateFileW(args[0].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr));
+  base::ScopedHandle file(
+      ::CreateFileW(args[0].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr));
   if (!file.IsValid()) return kChildFailed;
   Signal(args[1]);
   base::ScopedHandle release(::OpenEventW(SYNCHRONIZE, FALSE, args[2].c_str()));
