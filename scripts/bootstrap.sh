@@ -39,11 +39,13 @@ else
   say "Debian packages present"
 fi
 
-# wine64 alone installs /usr/lib/wine/wine64 but not always a 'wine64' on PATH.
-if ! command -v wine64 >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
-  say "linking /usr/local/bin/wine64"
-  $SUDO ln -sf /usr/lib/wine/wine64 /usr/local/bin/wine64
-fi
+# The wine64 package alone puts its programs under /usr/lib/wine, not on PATH.
+for program in wine64 wineserver; do
+  if ! command -v "$program" >/dev/null 2>&1 && [ -x "/usr/lib/wine/$program" ]; then
+    say "linking /usr/local/bin/$program"
+    $SUDO ln -sf "/usr/lib/wine/$program" "/usr/local/bin/$program"
+  fi
+done
 
 # Static libcrypto for each mingw target, from Debian's own openssl source package.
 build_openssl() {

@@ -18,4 +18,4 @@ fi
 echo "[wine] Windows version $version"
 "$here/wine_run.sh" reg add 'HKCU\Software\Wine' /v Version /d "$version" /f >/dev/null 2>&1
 # Registry writes reach system.reg/user.reg once the server has flushed them.
-wineserver -w 2>/dev/null || true
+wineserver -w
