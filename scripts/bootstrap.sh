@@ -13,7 +13,7 @@ DEPS_DIR="${KORVEL_DEPS_DIR:-$HOME/.cache/korvel-lite-deps}"
 OPENSSL_VERSION_FAMILY="3.0"
 
 PACKAGES=(
-  cmake ninja-build pkg-config g++ clang
+  cmake ninja-build pkg-config g++ clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 xvfb xauth imagemagick x11-utils
   osslsigncode gcab

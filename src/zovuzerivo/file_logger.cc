@@ -144,22 +144,21 @@ std::string ComposeLogText(std::string_view prefix, std::string_view path_utf8, 
   std::string text;
   auto notice = [&](std::string_view what) {
     text.append(prefix);
-    text.append("LOGGING: ");
     text.append(what);
     text.append(path_utf8);
   };
   if (notices.rotation_error) {
-    notice("Failed to rotate log file ");
+    notice("LOGGING: Failed to rotate log file ");
     text.append(": ");
     text.append(std::to_string(*notices.rotation_error));
     text.push_back('\n');
   }
   if (notices.lock_failure) {
-    notice("Failed to lock log file ");
+    notice("LOGGING: Failed to lock log file ");
     text.push_back('\n');
   }
   if (notices.abandoned_mutex) {
-    notice("Abandoned log mutex recovered for file ");
+    notice("LOGGING: Abandoned log mutex recovered for file ");
     text.push_back('\n');
   }
   text.append(statement_line);

@@ -119,8 +119,13 @@ void FileLogger::Emit(const base::LogStatement& statement) {
   const std::string message = statement.Message();
 
   LogMutexLock lock(mutex_name_);
-  if (!directory_.empty() && !EnsureDirectory(directory_)) return;
+  // The directory almost always exists: try the file first and create the directories only when
+  // they are missing, which saves a file-system query on every line.
   base::ScopedHandle file = OpenForAppend(path_);
+  if (!file.IsValid() && ::GetLastError() == ERROR_PATH_NOT_FOUND && !directory_.empty()) {
+    if (!EnsureDirectory(directory_)) return;
+    file = OpenForAppend(path_);
+  }
   if (!file.IsValid()) return;
 
   LogNotices notices;
