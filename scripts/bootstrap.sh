@@ -65,12 +65,20 @@ build_openssl() {
         $SUDO tee /etc/apt/sources.list.d/korvel-deb-src.sources >/dev/null
       $SUDO apt-get update -q
     fi
-    local version
-    version=$(apt-cache showsrc openssl 2>/dev/null | awk '/^Version:/ {print $2}' | grep "^${OPENSSL_VERSION_FAMILY}" | sort -V | tail -n 1)
-    say "fetching Debian's openssl source package ${version}"
-    (cd "$src_root" && apt-get source --download-only "openssl=${version}" >/dev/null)
+    # Newest first; a mirror can list a version whose files it no longer serves, so fall back.
+    local version fetched=""
+    for version in $(apt-cache showsrc openssl 2>/dev/null | awk '/^Version:/ {print $2}' |
+                     grep "^${OPENSSL_VERSION_FAMILY}" | sort -V -r | uniq); do
+      say "fetching Debian's openssl source package ${version}"
+      if (cd "$src_root" && apt-get source --download-only "openssl=${version}" >/dev/null 2>&1); then
+        fetched="$version"
+        break
+      fi
+      say "openssl ${version} could not be fetched; trying an older one"
+    done
+    [ -n "$fetched" ] || { say "no openssl ${OPENSSL_VERSION_FAMILY} source package could be fetched"; exit 1; }
     local orig
-    orig=$(ls "$src_root"/openssl_*.orig.tar.gz | head -n 1)
+    orig=$(ls "$src_root"/openssl_"${fetched%%-*}".orig.tar.gz)
     tar -C "$src_root" -xzf "$orig"
     src=$(find "$src_root" -maxdepth 1 -type d -name "openssl-${OPENSSL_VERSION_FAMILY}*" | head -n 1)
   fi

@@ -49,14 +49,16 @@ class FileLoggerTest : public testing::Test {
 };
 
 TEST_F(FileLoggerTest, AppendsOneFormattedLinePerStatement) {
-  FileLogger logger(LogPath(), kLogFileMaxSize);
+  // Two missing directory levels: both are created.
+  const std::wstring path = dir_.path() + L"a\\b\\lite_installer.log";
+  FileLogger logger(path, kLogFileMaxSize);
   Emit(&logger, "text");
   Emit(&logger, "failed - 5, Access is denied.\r\n", base::LOG_ERROR);
   Emit(&logger, "careful", base::LOG_WARNING);
   // A statement whose location does not fit the format buffer is dropped whole.
   const std::string long_name(250, 'f');
   Emit(&logger, "dropped", base::LOG_INFO, long_name.c_str());
-  EXPECT_EQ(test::ReadFileBytes(LogPath()),
+  EXPECT_EQ(test::ReadFileBytes(path),
             Line("text") + Line("failed - 5, Access is denied.\r\n", "ERROR") + Line("careful", "WARNING"));
 }
 
