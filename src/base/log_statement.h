@@ -8,6 +8,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "base/system_error.h"
+
 namespace base {
 
 // The numeric values are part of the log format's history: keep this order.
@@ -100,7 +102,5 @@ class LogStatement {
 // LOG_ERROR_WITH_CODE(::GetLastError()) << "Can't open file";
 #define LOG_ERROR_WITH_CODE(code) \
   ::base::LogStatement(::base::LOG_ERROR, __PRETTY_FUNCTION__, __LINE__, ::base::FormatSystemError(code))
-
-#include "base/system_error.h"
 
 #endif  // BASE_LOG_STATEMENT_H_
