@@ -37,6 +37,18 @@ base::FileError FileErrorFromSystemError(DWORD error) {
   }
 }
 
+// Logging sits between failing calls and the code that reads their error, so it must not change it.
+class ScopedLastErrorKeeper {
+ public:
+  ScopedLastErrorKeeper() : error_(::GetLastError()) {}
+  ScopedLastErrorKeeper(const ScopedLastErrorKeeper&) = delete;
+  ScopedLastErrorKeeper& operator=(const ScopedLastErrorKeeper&) = delete;
+  ~ScopedLastErrorKeeper() { ::SetLastError(error_); }
+
+ private:
+  const DWORD error_;
+};
+
 // The named mutex all writers of one log file share, held for the duration of one statement.
 class LogMutexLock {
  public:
@@ -111,6 +123,7 @@ FileLogger::~FileLogger() = default;
 std::wstring LogFilePath() { return LogFilePathIn(base::GetTempDirectory()); }
 
 void FileLogger::Emit(const base::LogStatement& statement) {
+  const ScopedLastErrorKeeper last_error_keeper;
   std::string prefix;
   std::string location;
   if (!FormatLogPrefix(statement.time_us(), statement.process_id(), statement.thread_id(), &prefix)) return;

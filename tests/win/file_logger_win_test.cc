@@ -62,6 +62,13 @@ TEST_F(FileLoggerTest, AppendsOneFormattedLinePerStatement) {
             Line("text") + Line("failed - 5, Access is denied.\r\n", "ERROR") + Line("careful", "WARNING"));
 }
 
+TEST_F(FileLoggerTest, KeepsTheCallersLastError) {
+  FileLogger logger(LogPath(), kLogFileMaxSize);
+  ::SetLastError(ERROR_INVALID_PARAMETER);
+  Emit(&logger, "between a failing call and its GetLastError");  // creates the directory on the way
+  EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
 TEST_F(FileLoggerTest, RotatesAtTheLimitReplacingTheOldFile) {
   const size_t kFilled = 1048000;  // 576 bytes below the limit
   for (const bool reaches_limit : {false, true}) {
