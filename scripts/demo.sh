@@ -19,7 +19,14 @@ echo "[demo] log file: $temp_dir\\lite_installer.log"
 rm -f "$log_unix"
 
 echo "[demo] running: lite_installer.exe --silent"
-scripts/wine_run.sh build/win64/bin/exit_code_runner.exe build/win64/bin/lite_installer.exe --silent
+result=$(scripts/wine_run.sh build/win64/bin/exit_code_runner.exe build/win64/bin/lite_installer.exe --silent | tr -d '\r')
+echo "$result"
+case "$result" in
+  "exit code: 400") echo "[demo] 400: the installation ran its start-up and ended with nothing installed" ;;
+  "exit code: 401") echo "[demo] 401: the setup archive could not be downloaded" ;;
+  "exit code: 402") echo "[demo] 402: the setup archive failed verification" ;;
+  "exit code: 600") echo "[demo] 600: another installer instance is running" ;;
+esac
 echo
 echo "[demo] the log it wrote:"
 cat "$log_unix"
