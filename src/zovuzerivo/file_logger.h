@@ -25,16 +25,12 @@ constexpr wchar_t kInstallSuffix[] = L"";
 
 // |temp_dir| (with its trailing separator) + "lite_installer" + install suffix + ".log".
 std::wstring LogFilePathIn(std::wstring_view temp_dir);
-// The log file in the user's temporary directory; the generic failure notice shows this path too.
-std::wstring LogFilePath();
 
 class FileLogger : public base::LogSink {
  public:
   FileLogger(std::wstring path, uint32_t max_size);
   void Emit(const base::LogStatement& statement) override;
   ~FileLogger() override;
-
-  const std::wstring& path() const { return path_; }
 
  private:
   const std::wstring path_;

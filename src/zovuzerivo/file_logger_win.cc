@@ -6,7 +6,6 @@
 #include "base/file_error.h"
 #include "base/function_name.h"
 #include "base/scoped_handle_win.h"
-#include "base/temp_path.h"
 #include "base/utf_string.h"
 #include "zovuzerivo/file_logger.h"
 
@@ -119,8 +118,6 @@ FileLogger::FileLogger(std::wstring path, uint32_t max_size)
       mutex_name_(LogMutexName(path_utf8_)) {}
 
 FileLogger::~FileLogger() = default;
-
-std::wstring LogFilePath() { return LogFilePathIn(base::GetTempDirectory()); }
 
 void FileLogger::Emit(const base::LogStatement& statement) {
   const ScopedLastErrorKeeper last_error_keeper;
